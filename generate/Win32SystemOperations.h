@@ -1,0 +1,16 @@
+#pragma once
+
+#include "generate/Operations.h"
+
+// The operating-system side of set generation, on the Win32 API.
+class Win32SystemOperations : public SystemOperations {
+public:
+    std::u16string ProgramPath() override;
+    bool IsLetterOrDigit(char16_t unit) override;
+    std::u16string UpperCase(const std::u16string& text) override;
+    bool MakeFolder(const std::u16string& path) override;
+    bool CopySoundFile(const std::u16string& from, const std::u16string& to) override;
+    std::optional<FileHandle> CreateOutputFile(const std::u16string& path) override;
+    bool WriteBytes(FileHandle file, std::string_view bytes) override;
+    bool CloseOutputFile(FileHandle file) override;
+};
