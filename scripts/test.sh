@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Builds and runs every test: the core natively (with sanitizers), everything
+# under wine64, and builds the 32-bit release.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$root"
+bash scripts/setup.sh
+
+cmake --preset native
+cmake --build --preset native
+ctest --preset native
+
+cmake --preset win64
+cmake --build --preset win64
+source scripts/wine-session.sh
+StartWineSession "$root/build/wineprefix"
+trap StopWineSession EXIT
+ctest --preset win64
+
+cmake --preset win32
+cmake --build --preset win32
+echo "test.sh: all tests passed"
