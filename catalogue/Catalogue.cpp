@@ -63,7 +63,9 @@ constexpr SourceChoice kSourceChoices[kSourceChoiceCount] = {
     {u"Dźwięk systemowy: %info%", u"%info%"},
 };
 
-bool IsSourcePosition(int position) { return position >= 0 && position < kSourceChoiceCount; }
+bool IsSourcePosition(int position) {
+    return position >= 0 && position < kSourceChoiceCount;
+}
 
 }  // namespace
 
@@ -71,9 +73,13 @@ std::u16string EventLabel(unsigned index) {
     return index < kEventCount ? kEvents[index].label : u"";
 }
 
-std::u16string EventId(unsigned index) { return index < kEventCount ? kEvents[index].id : u""; }
+std::u16string EventId(unsigned index) {
+    return index < kEventCount ? kEvents[index].id : u"";
+}
 
-int EventGroupOf(unsigned index) { return index < kEventCount ? kEvents[index].group : -1; }
+int EventGroupOf(unsigned index) {
+    return index < kEventCount ? kEvents[index].group : -1;
+}
 
 std::u16string GroupHeader(int group) {
     return group >= 0 && group < kGroupCount ? kGroupHeaders[group] : u"";

@@ -31,8 +31,7 @@ std::u16string ProgramDirectory(const std::u16string& programPath) {
 
 // Creates the descriptor and writes the byte-order mark and the document.
 // False when the file could not be created or not be written completely.
-bool WriteDescriptor(SystemOperations& system, const std::u16string& path,
-                     const XmlElement& root) {
+bool WriteDescriptor(SystemOperations& system, const std::u16string& path, const XmlElement& root) {
     const auto file = system.CreateOutputFile(path);
     if (!file) {
         return false;

@@ -10,7 +10,9 @@ const wchar_t* Wide(const std::u16string& text) {
     return reinterpret_cast<const wchar_t*>(text.c_str());
 }
 
-HANDLE AsHandle(SystemOperations::FileHandle file) { return reinterpret_cast<HANDLE>(file); }
+HANDLE AsHandle(SystemOperations::FileHandle file) {
+    return reinterpret_cast<HANDLE>(file);
+}
 
 }  // namespace
 
@@ -65,4 +67,6 @@ bool Win32SystemOperations::WriteBytes(FileHandle file, std::string_view bytes) 
     return ok && written == bytes.size();
 }
 
-bool Win32SystemOperations::CloseOutputFile(FileHandle file) { return CloseHandle(AsHandle(file)); }
+bool Win32SystemOperations::CloseOutputFile(FileHandle file) {
+    return CloseHandle(AsHandle(file));
+}

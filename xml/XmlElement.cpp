@@ -112,4 +112,6 @@ void XmlElement::Write(std::string& out) const {
     out += ">\n";
 }
 
-std::string XmlPrologue() { return "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"; }
+std::string XmlPrologue() {
+    return "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n";
+}

@@ -11,7 +11,9 @@ struct EventCase {
     int group;
 };
 
-void PrintTo(const EventCase& c, std::ostream* os) { *os << "index " << c.index; }
+void PrintTo(const EventCase& c, std::ostream* os) {
+    *os << "index " << c.index;
+}
 
 class CatalogueLookup : public testing::TestWithParam<EventCase> {};
 
@@ -29,7 +31,8 @@ INSTANTIATE_TEST_SUITE_P(
                     EventCase{4, u"Rozmowa (okno aktywne)", u"message.chat", 0},
                     EventCase{6, u"Konferencja (rozpoczęcie)", u"message.conference.new", 0},
                     EventCase{7, u"Konferencja (okno aktywne)", u"message.conference", 0},
-                    EventCase{8, u"Konferencja (okno nieaktywne)", u"message.conference.inactive", 0},
+                    EventCase{8, u"Konferencja (okno nieaktywne)", u"message.conference.inactive",
+                              0},
                     EventCase{9, u"Rozmowa głosowa przychodząca", u"av.audio.in", 2},
                     EventCase{16, u"Rozmowa wideo zakończona", u"av.video.end", 2},
                     EventCase{17, u"Dostępny", u"presence.online", 1},

@@ -39,7 +39,8 @@ std::string ExpectedDescriptor(const std::string& author, const std::string& des
 class GenerateSetTest : public testing::Test {
 protected:
     GenerateSetTest()
-        : m_apps(m_temp.Path() + u"\\Apps\\"), m_sounds(m_temp.Path() + u"\\Muzyka\\"),
+        : m_apps(m_temp.Path() + u"\\Apps\\"),
+          m_sounds(m_temp.Path() + u"\\Muzyka\\"),
           m_system(m_apps + u"maker.exe") {
         std::filesystem::create_directories(NativePath(m_apps));
         m_window.rows.assign(kEventCount, u"");
@@ -64,7 +65,9 @@ protected:
         EXPECT_EQ(m_window.messages[0].icon, icon);
     }
 
-    void ExpectSuccess() { ExpectOneMessage(u"Poprawnie wygenerowano zestaw!", u"Tonvaro", MessageIcon::Information); }
+    void ExpectSuccess() {
+        ExpectOneMessage(u"Poprawnie wygenerowano zestaw!", u"Tonvaro", MessageIcon::Information);
+    }
 
     // What a conforming reader makes of the descriptor: every value that went in.
     void ExpectReadsBack(const std::string& document, const std::string& author,
@@ -120,7 +123,8 @@ TEST_F(GenerateSetTest, WorkedExampleMatchesTheGoldenFile) {
     EXPECT_EQ(descriptor, GoldenFile("worked-example.xml"));
     ExpectReadsBack(descriptor, "R&B Studio", "",
                     {{0, "%error%"}, {3, "M\xC3\xB3j_zestaw_\\start.wav"}});
-    EXPECT_EQ(FolderContents(m_apps), (std::vector<std::u16string>{u"Mój_zestaw_", u"Mój_zestaw_.xml"}));
+    EXPECT_EQ(FolderContents(m_apps),
+              (std::vector<std::u16string>{u"Mój_zestaw_", u"Mój_zestaw_.xml"}));
 }
 
 TEST_F(GenerateSetTest, EveryUserTextReadsBackExactly) {
@@ -134,9 +138,9 @@ TEST_F(GenerateSetTest, EveryUserTextReadsBackExactly) {
 
     ExpectSuccess();
     const std::string descriptor = ReadBytes(m_apps + u"set.xml");
-    EXPECT_EQ(descriptor,
-              ExpectedDescriptor("A &lt;b&gt; &amp; &quot;c&quot; it's&#9;tab&#13;&#10;line &amp;amp;",
-                                 ToUtf8(description), {{5, "%beep%"}}));
+    EXPECT_EQ(descriptor, ExpectedDescriptor(
+                              "A &lt;b&gt; &amp; &quot;c&quot; it's&#9;tab&#13;&#10;line &amp;amp;",
+                              ToUtf8(description), {{5, "%beep%"}}));
     ExpectReadsBack(descriptor, ToUtf8(author), ToUtf8(description), {{5, "%beep%"}});
     // Placeholders and empty rows copy nothing.
     EXPECT_TRUE(FolderContents(m_apps + u"set").empty());
@@ -202,9 +206,10 @@ TEST_F(GenerateSetTest, SameFileNameFromDifferentFoldersKeepsBothSounds) {
     Generate(u"dup");
 
     ExpectSuccess();
-    const std::map<unsigned, std::string> files = {
-        {1, "dup\\start.wav"}, {2, "dup\\START_2.WAV"}, {3, "dup\\start"},
-        {4, "dup\\start_2_2.wav"}, {5, "dup\\start_2"}, {6, "dup\\a.b.wav"}, {7, "dup\\a.b_2.wav"}};
+    const std::map<unsigned, std::string> files = {{1, "dup\\start.wav"}, {2, "dup\\START_2.WAV"},
+                                                   {3, "dup\\start"},     {4, "dup\\start_2_2.wav"},
+                                                   {5, "dup\\start_2"},   {6, "dup\\a.b.wav"},
+                                                   {7, "dup\\a.b_2.wav"}};
     const std::string descriptor = ReadBytes(m_apps + u"dup.xml");
     EXPECT_EQ(descriptor, ExpectedDescriptor("", "", files));
     ExpectReadsBack(descriptor, "", "", files);

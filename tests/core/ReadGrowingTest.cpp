@@ -26,7 +26,8 @@ auto PathOfLength(size_t length, int* calls) {
 }
 
 TEST(ReadGrowing, ReadsPathsOfAnyLength) {
-    for (const size_t length : {size_t{10}, size_t{259}, size_t{260}, size_t{1000}, size_t{32767}}) {
+    for (const size_t length :
+         {size_t{10}, size_t{259}, size_t{260}, size_t{1000}, size_t{32767}}) {
         int calls = 0;
         const std::u16string path = ReadGrowing(PathOfLength(length, &calls));
         EXPECT_EQ(path.size(), length);

@@ -18,7 +18,9 @@ struct EscapeCase {
     std::string readBack;  // what a conforming reader gives back
 };
 
-void PrintTo(const EscapeCase& c, std::ostream* os) { *os << c.what; }
+void PrintTo(const EscapeCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class AttributeEscaping : public testing::TestWithParam<EscapeCase> {};
 
@@ -44,13 +46,15 @@ INSTANTIATE_TEST_SUITE_P(
         EscapeCase{"markup", "a<b & \"c\"", "a&lt;b &amp; &quot;c&quot;", "a<b & \"c\""},
         EscapeCase{"greater", "x>y", "x&gt;y", "x>y"},
         EscapeCase{"entity escaped again", "&amp;", "&amp;amp;", "&amp;"},
-        EscapeCase{"apostrophe passes", "it's", "it's", "it's"},
-        EscapeCase{"empty", "", "", ""},
+        EscapeCase{"apostrophe passes", "it's", "it's", "it's"}, EscapeCase{"empty", "", "", ""},
         EscapeCase{"tab and line breaks as references", "a\tb\nc\rd\r\n",
                    "a&#9;b&#10;c&#13;d&#13;&#10;", "a\tb\nc\rd\r\n"},
-        EscapeCase{"other controls left out", "\x01x\x08y\x0B\x0C\x1Fz\x7F", "xyz\x7F",
-                   "xyz\x7F"},
-        EscapeCase{"noncharacters left out", "a\xEF\xBF\xBE" "b\xEF\xBF\xBF" "c", "abc", "abc"},
+        EscapeCase{"other controls left out", "\x01x\x08y\x0B\x0C\x1Fz\x7F", "xyz\x7F", "xyz\x7F"},
+        EscapeCase{"noncharacters left out",
+                   "a\xEF\xBF\xBE"
+                   "b\xEF\xBF\xBF"
+                   "c",
+                   "abc", "abc"},
         EscapeCase{"replacement character kept", "\xEF\xBF\xBD", "\xEF\xBF\xBD", "\xEF\xBF\xBD"},
         EscapeCase{"non-ASCII passes", "Mój \xF0\x9F\x8E\xB5", "Mój \xF0\x9F\x8E\xB5",
                    "Mój \xF0\x9F\x8E\xB5"},

@@ -5,9 +5,8 @@
 // (which Windows counts as alphabetic). Surrogates and everything else are
 // none of them, as on Windows.
 inline bool FakeIsLetterOrDigit(char16_t unit) {
-    constexpr char16_t polish[] = {0x0104, 0x0105, 0x0106, 0x0107, 0x0118, 0x0119,
-                                   0x0141, 0x0142, 0x0143, 0x0144, 0x015A, 0x015B,
-                                   0x0179, 0x017A, 0x017B, 0x017C};
+    constexpr char16_t polish[] = {0x0104, 0x0105, 0x0106, 0x0107, 0x0118, 0x0119, 0x0141, 0x0142,
+                                   0x0143, 0x0144, 0x015A, 0x015B, 0x0179, 0x017A, 0x017B, 0x017C};
     for (char16_t letter : polish) {
         if (unit == letter) {
             return true;

@@ -9,7 +9,9 @@
 #include "tests/support/FakeCharacterClass.h"
 #include "tests/support/TempFolder.h"
 
-bool PosixSystemOperations::IsLetterOrDigit(char16_t unit) { return FakeIsLetterOrDigit(unit); }
+bool PosixSystemOperations::IsLetterOrDigit(char16_t unit) {
+    return FakeIsLetterOrDigit(unit);
+}
 
 std::u16string PosixSystemOperations::UpperCase(const std::u16string& text) {
     std::u16string upper = text;

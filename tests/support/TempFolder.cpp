@@ -8,8 +8,8 @@
 TempFolder::TempFolder() {
     static std::atomic<unsigned> counter{0};
     std::random_device random;
-    const std::string name = "tonvaro-test-" + std::to_string(random()) + "-" +
-                             std::to_string(counter.fetch_add(1));
+    const std::string name =
+        "tonvaro-test-" + std::to_string(random()) + "-" + std::to_string(counter.fetch_add(1));
     m_path = std::filesystem::temp_directory_path() / name;
     std::filesystem::create_directories(m_path);
 }
@@ -21,7 +21,9 @@ TempFolder::~TempFolder() {
     std::filesystem::remove_all(m_path, ignored);
 }
 
-std::u16string TempFolder::Path() const { return BackslashPath(m_path); }
+std::u16string TempFolder::Path() const {
+    return BackslashPath(m_path);
+}
 
 std::filesystem::path NativePath(const std::u16string& path) {
 #ifdef _WIN32

@@ -37,9 +37,7 @@ public:
 
     std::u16string ProgramPath() override { return m_real.ProgramPath(); }
     bool IsLetterOrDigit(char16_t unit) override { return m_real.IsLetterOrDigit(unit); }
-    std::u16string UpperCase(const std::u16string& text) override {
-        return m_real.UpperCase(text);
-    }
+    std::u16string UpperCase(const std::u16string& text) override { return m_real.UpperCase(text); }
     bool MakeFolder(const std::u16string& path) override { return m_real.MakeFolder(path); }
     bool CopySoundFile(const std::u16string& from, const std::u16string& to) override {
         ++copies;

@@ -26,11 +26,15 @@ void OnStart(void* data, const XML_Char* name, const XML_Char** attributes) {
     state->open.push_back(element);
 }
 
-void OnEnd(void* data, const XML_Char*) { static_cast<ParseState*>(data)->open.pop_back(); }
+void OnEnd(void* data, const XML_Char*) {
+    static_cast<ParseState*>(data)->open.pop_back();
+}
 
 }  // namespace
 
-bool HaveXmlReader() { return true; }
+bool HaveXmlReader() {
+    return true;
+}
 
 ReadResult ReadXml(const std::string& document) {
     ParseState state;
@@ -51,7 +55,11 @@ ReadResult ReadXml(const std::string& document) {
 
 #else
 
-bool HaveXmlReader() { return false; }
-ReadResult ReadXml(const std::string&) { return {}; }
+bool HaveXmlReader() {
+    return false;
+}
+ReadResult ReadXml(const std::string&) {
+    return {};
+}
 
 #endif

@@ -1,0 +1,12 @@
+#pragma once
+
+#define IDD_MAIN 101
+
+#define IDC_EVENTS 1001
+#define IDC_AUTHOR 1002
+#define IDC_DESCRIPTION 1003
+#define IDC_GENERATE 1004
+#define IDC_ASSIGN 1009
+#define IDC_SETNAME 1010
+#define IDC_CLEAR 1013
+#define IDC_SOURCE 1014
