@@ -59,4 +59,11 @@ if [[ ! -f "$WINEPREFIX/.tonvaro-ready" ]]; then
   /usr/lib/wine/wineserver64 -w
   touch "$WINEPREFIX/.tonvaro-ready"
 fi
+# This Wine does not pick up its own TrueType fonts (Tahoma, and Marlett for the
+# caption buttons) from its data folder; in the prefix's Fonts folder it does.
+fonts="$WINEPREFIX/drive_c/windows/Fonts"
+if [[ ! -f "$fonts/marlett.ttf" ]]; then
+  mkdir -p "$fonts"
+  cp /usr/share/wine/fonts/*.ttf "$fonts/"
+fi
 echo "setup: ready (prefix $WINEPREFIX)"
