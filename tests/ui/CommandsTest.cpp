@@ -1,3 +1,4 @@
+#include "catalogue/Catalogue.h"
 #include "tests/ui/MainDialogFixture.h"
 
 namespace {
@@ -106,6 +107,25 @@ TEST_F(Commands, ClearEmptiesOnlyTheSelectedRowsFile) {
     // Clearing an empty row is quiet.
     Command(IDC_CLEAR);
     EXPECT_EQ(Cell(4, 1), u"");
+    EXPECT_TRUE(m_responder.messageBoxes.empty());
+}
+
+TEST_F(Commands, ListKeysAndClicksNeitherEditNorSort) {
+    SetCell(0, u"%info%");
+    SelectRow(0);
+    SendMessageW(List(), WM_KEYDOWN, VK_DELETE, 0);
+    SendMessageW(List(), WM_KEYDOWN, VK_F2, 0);
+    NMLISTVIEW click = {};
+    click.hdr.hwndFrom = List();
+    click.hdr.idFrom = IDC_EVENTS;
+    click.hdr.code = LVN_COLUMNCLICK;
+    click.iSubItem = 0;
+    SendMessageW(Main(), WM_NOTIFY, IDC_EVENTS, reinterpret_cast<LPARAM>(&click));
+    EXPECT_EQ(SendMessageW(List(), LVM_GETEDITCONTROL, 0, 0), 0);
+    EXPECT_EQ(Cell(0, 1), u"%info%");
+    for (unsigned row = 0; row < 32; ++row) {
+        EXPECT_EQ(Cell(static_cast<int>(row), 0), EventLabel(row));
+    }
     EXPECT_TRUE(m_responder.messageBoxes.empty());
 }
 
