@@ -47,7 +47,15 @@ bool Win32SystemOperations::MakeFolder(const std::u16string& path) {
 }
 
 bool Win32SystemOperations::CopySoundFile(const std::u16string& from, const std::u16string& to) {
-    return CopyFileW(Wide(from), Wide(to), FALSE) != FALSE;
+    if (CopyFileW(Wide(from), Wide(to), FALSE)) {
+        return true;
+    }
+    // Windows removes a partial copy itself, Wine does not: a copy cut short
+    // by a full disk must neither look like a sound nor hold the space the
+    // remaining files need. Destinations are always new files in the new set
+    // folder, so nothing else is removed.
+    DeleteFileW(Wide(to));
+    return false;
 }
 
 std::optional<SystemOperations::FileHandle> Win32SystemOperations::CreateOutputFile(

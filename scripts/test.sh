@@ -14,13 +14,22 @@ cmake --preset native
 cmake --build --preset native
 ctest --preset native
 
+# The core once more without sanitizers, under valgrind (fewer random cases:
+# valgrind is slow).
+cmake --preset valgrind
+cmake --build --preset valgrind --target tonvaro_core_tests
+TONVARO_PROPERTY_CASES=10000 valgrind -q --error-exitcode=1 --leak-check=full \
+    build/valgrind/tests/tonvaro_core_tests --gtest_brief=1
+
 cmake --preset win32
 cmake --build --preset win32
 
 cmake --preset win64 -DTONVARO_RELEASE_EXE="$root/build/win32/Tonvaro.exe"
 cmake --build --preset win64
 source scripts/wine-session.sh
+source scripts/fault-mounts.sh
+trap 'StopWineSession; StopFaultMounts "$root/build/faults"' EXIT
+StartFaultMounts "$root/build/faults"
 StartWineSession "$root/build/wineprefix"
-trap StopWineSession EXIT
 ctest --preset win64
 echo "test.sh: all tests passed"

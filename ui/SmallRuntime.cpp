@@ -6,13 +6,25 @@
 #include <cstdlib>
 
 namespace std {
-void __throw_length_error(const char*) { abort(); }
-void __throw_logic_error(const char*) { abort(); }
-void __throw_out_of_range_fmt(const char*, ...) { abort(); }
-void __throw_bad_alloc() { abort(); }
-void __throw_bad_array_new_length() { abort(); }
+void __throw_length_error(const char*) {
+    abort();
+}
+void __throw_logic_error(const char*) {
+    abort();
+}
+void __throw_out_of_range_fmt(const char*, ...) {
+    abort();
+}
+void __throw_bad_alloc() {
+    abort();
+}
+void __throw_bad_array_new_length() {
+    abort();
+}
 }  // namespace std
 
 namespace __gnu_cxx {
-void __verbose_terminate_handler() { std::abort(); }
+void __verbose_terminate_handler() {
+    std::abort();
+}
 }  // namespace __gnu_cxx

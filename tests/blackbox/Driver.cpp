@@ -146,8 +146,8 @@ int main(int argc, char** argv) {
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process = {};
     std::wstring command = L"\"" + apps + L"Tonvaro.exe\"";
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        apps.c_str(), &startup, &process)) {
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, apps.c_str(),
+                        &startup, &process)) {
         Check(false, "program started");
         return 1;
     }

@@ -19,6 +19,7 @@ class TestSystem : public PlatformSystem {
 public:
     explicit TestSystem(std::u16string programPath) : m_programPath(std::move(programPath)) {}
     std::u16string ProgramPath() override { return m_programPath; }
+    void SetProgramPath(std::u16string programPath) { m_programPath = std::move(programPath); }
 
 private:
     std::u16string m_programPath;
