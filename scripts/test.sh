@@ -22,7 +22,9 @@ TONVARO_PROPERTY_CASES=10000 valgrind -q --error-exitcode=1 --leak-check=full \
     build/valgrind/tests/tonvaro_core_tests --gtest_brief=1
 
 cmake --preset win32
-cmake --build --preset win32
+cmake --build --preset win32 --target all package
+contents="$(unzip -Z1 build/win32/Tonvaro-*-win32.zip | sort | tr '\n' ' ')"
+[[ "$contents" == "CZYTAJ.txt Tonvaro.exe " ]] || { echo "release archive holds: $contents" >&2; exit 1; }
 
 cmake --preset win64 -DTONVARO_RELEASE_EXE="$root/build/win32/Tonvaro.exe"
 cmake --build --preset win64

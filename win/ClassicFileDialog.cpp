@@ -30,7 +30,18 @@ std::u16string ClassicFileDialog::Open(HWND owner) const {
     dialog.nMaxFile = MAX_PATH;
     dialog.Flags = flags | OFN_EXPLORER | OFN_ENABLEHOOK | OFN_ENABLESIZING;
     dialog.lpfnHook = PassThroughHook;
-    if (!GetOpenFileNameW(&dialog)) {
+    // The common-dialog library (and the shell libraries it pulls in) is
+    // loaded only when this dialog is needed, and released right after.
+    const HMODULE library = LoadLibraryW(L"comdlg32.dll");
+    if (library == nullptr) {
+        return {};
+    }
+    using GetOpenFileNameFunction = BOOL(WINAPI*)(OPENFILENAMEW*);
+    const auto open = reinterpret_cast<GetOpenFileNameFunction>(
+        reinterpret_cast<void (*)()>(GetProcAddress(library, "GetOpenFileNameW")));
+    const bool picked = open != nullptr && open(&dialog);
+    FreeLibrary(library);
+    if (!picked) {
         return {};
     }
     return std::u16string(reinterpret_cast<const char16_t*>(file));
