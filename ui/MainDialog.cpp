@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <cstddef>
+
 #include "catalogue/Catalogue.h"
 #include "generate/GenerateSet.h"
 #include "ui/DialogWindowOperations.h"
@@ -101,13 +103,23 @@ LRESULT MainDialog::OnClose(INT_PTR result) {
 }
 
 void MainDialog::MakeFont() {
+    // The full structure (504 bytes) first; systems before Vista know it
+    // without the last field (500 bytes). Without any metrics, the system's
+    // GUI font keeps the window readable.
     NONCLIENTMETRICSW metrics = {};
-    metrics.cbSize = sizeof(metrics);
     LOGFONTW font = {};
-    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
+    bool read = false;
+    for (const UINT size :
+         {UINT{sizeof(metrics)}, UINT{offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth)}}) {
+        metrics.cbSize = size;
+        if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, size, &metrics, 0)) {
+            read = true;
+            break;
+        }
+    }
+    if (read) {
         font = metrics.lfMessageFont;
     } else {
-        // Without the metrics, the system's GUI font keeps the window readable.
         GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font);
     }
     m_font = CreateFontIndirectW(&font);
