@@ -17,10 +17,6 @@ constexpr char16_t kFolderMessage[] =
     u"Program nie mógł utworzyć katalogu docelowego (prawopodobnie nie ma uprawnień). "
     u"Spróbuj przenieść aplikację do innego katalogu i uruchom ją ponownie.";
 
-std::string GoldenFile(const char* name) {
-    return ReadBytes(BackslashPath(std::filesystem::path(TONVARO_TEST_DATA) / name));
-}
-
 // The descriptor for 32 rows, built here by hand: values already escaped.
 std::string ExpectedDescriptor(const std::string& author, const std::string& description,
                                const std::map<unsigned, std::string>& files) {
@@ -120,7 +116,7 @@ TEST_F(GenerateSetTest, WorkedExampleMatchesTheGoldenFile) {
     EXPECT_EQ(m_window.fields[kSetNameField], u"Mój_zestaw_");
     EXPECT_EQ(ReadBytes(m_apps + u"Mój_zestaw_\\start.wav"), "RIFF-start");
     const std::string descriptor = ReadBytes(m_apps + u"Mój_zestaw_.xml");
-    EXPECT_EQ(descriptor, GoldenFile("worked-example.xml"));
+    EXPECT_EQ(descriptor, TestDataFile("worked-example.xml"));
     ExpectReadsBack(descriptor, "R&B Studio", "",
                     {{0, "%error%"}, {3, "M\xC3\xB3j_zestaw_\\start.wav"}});
     EXPECT_EQ(FolderContents(m_apps),

@@ -64,3 +64,7 @@ bool Exists(const std::u16string& path) {
     std::error_code ignored;
     return std::filesystem::exists(NativePath(path), ignored);
 }
+
+std::string TestDataFile(const char* name) {
+    return ReadBytes(BackslashPath(std::filesystem::path(TONVARO_TEST_DATA) / name));
+}

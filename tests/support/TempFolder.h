@@ -27,3 +27,6 @@ std::u16string BackslashPath(const std::filesystem::path& path);
 std::string ReadBytes(const std::u16string& path);
 void WriteBytesTo(const std::u16string& path, const std::string& bytes);
 bool Exists(const std::u16string& path);
+
+// The bytes of a file in tests/data.
+std::string TestDataFile(const char* name);

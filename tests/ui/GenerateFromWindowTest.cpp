@@ -4,10 +4,6 @@ namespace {
 
 using GenerateFromWindow = MainDialogFixture;
 
-std::string Golden(const char* name) {
-    return ReadBytes(BackslashPath(std::filesystem::path(TONVARO_TEST_DATA) / name));
-}
-
 TEST_F(GenerateFromWindow, WorkedExampleWritesTheSetBesideTheProgram) {
     const std::u16string start = m_temp.Path() + u"\\Muzyka\\start.wav";
     WriteBytesTo(start, "RIFF start");
@@ -25,7 +21,7 @@ TEST_F(GenerateFromWindow, WorkedExampleWritesTheSetBesideTheProgram) {
 
     ExpectOneMessageBox(u"Poprawnie wygenerowano zestaw!", u"Tonvaro", false);
     EXPECT_EQ(WindowText(Item(IDC_SETNAME)), u"Mój_zestaw_");
-    EXPECT_EQ(ReadBytes(m_apps + u"Mój_zestaw_.xml"), Golden("worked-example.xml"));
+    EXPECT_EQ(ReadBytes(m_apps + u"Mój_zestaw_.xml"), TestDataFile("worked-example.xml"));
     EXPECT_EQ(ReadBytes(m_apps + u"Mój_zestaw_\\start.wav"), "RIFF start");
     // The rows are left as they were.
     EXPECT_EQ(Cell(3, 1), start);
