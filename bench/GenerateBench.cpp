@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "bench/Stopwatch.h"
+#include "tests/support/WinePath.h"
 #include "generate/GenerateSet.h"
 #include "generate/Win32SystemOperations.h"
 
@@ -148,11 +149,7 @@ int main(int argc, char** argv) {
     GetTempPathW(MAX_PATH, temp);
     std::wstring work = temp;
     if (argc > 2) {
-        work.clear();
-        for (const char* c = argv[2]; *c; ++c) {
-            work += *c == '/' ? L'\\' : static_cast<wchar_t>(*c);
-        }
-        work = (work.starts_with(L"\\") ? L"Z:" + work : work) + L"\\";
+        work = WindowsPathFromLinux(argv[2]) + L"\\";
     }
     const std::u16string root =
         U(work) + u"tonvaro-bench-" + U(std::to_wstring(GetCurrentProcessId()));

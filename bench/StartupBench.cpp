@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "bench/Stopwatch.h"
+#include "tests/support/WinePath.h"
 
 namespace {
 
@@ -29,14 +30,6 @@ BOOL CALLBACK FindVisible(HWND window, LPARAM data) {
         return FALSE;
     }
     return TRUE;
-}
-
-std::wstring WindowsPath(const char* path) {
-    std::wstring wide;
-    for (const char* c = path; *c; ++c) {
-        wide += *c == '/' ? L'\\' : static_cast<wchar_t>(*c);
-    }
-    return wide.starts_with(L"\\") ? L"Z:" + wide : wide;
 }
 
 struct Sample {
@@ -88,7 +81,7 @@ int main(int argc, char** argv) {
     const int rounds = std::atoi(argv[1]);
     std::vector<std::wstring> programs;
     for (int i = 2; i < argc; ++i) {
-        programs.push_back(WindowsPath(argv[i]));
+        programs.push_back(WindowsPathFromLinux(argv[i]));
     }
     const size_t count = programs.size();
     std::vector<std::vector<double>> seconds(count);

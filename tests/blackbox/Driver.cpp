@@ -15,6 +15,7 @@
 #include <iterator>
 #include <string>
 
+#include "tests/support/WinePath.h"
 #include "ui/resource.h"
 
 namespace {
@@ -27,18 +28,6 @@ int g_failures = 0;
 void Check(bool ok, const char* what) {
     std::printf("%s: %s\n", ok ? "ok" : "FAILED", what);
     ++(ok ? g_passes : g_failures);
-}
-
-// A Linux path given by the build becomes a path on Wine's drive Z:.
-std::wstring WindowsPath(const char* path) {
-    const int size = MultiByteToWideChar(CP_UTF8, 0, path, -1, nullptr, 0);
-    std::wstring wide(static_cast<size_t>(size), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, path, -1, wide.data(), size);
-    wide.resize(static_cast<size_t>(size - 1));
-    for (wchar_t& c : wide) {
-        c = c == L'/' ? L'\\' : c;
-    }
-    return wide.starts_with(L"\\") ? L"Z:" + wide : wide;
 }
 
 std::string ReadAll(const std::wstring& path) {
@@ -123,8 +112,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: tonvaro_driver <Tonvaro.exe> <expected descriptor>\n");
         return 2;
     }
-    const std::wstring program = WindowsPath(argv[1]);
-    const std::string expected = ReadAll(WindowsPath(argv[2]));
+    const std::wstring program = WindowsPathFromLinux(argv[1]);
+    const std::string expected = ReadAll(WindowsPathFromLinux(argv[2]));
 
     wchar_t temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);

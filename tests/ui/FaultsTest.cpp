@@ -1,5 +1,6 @@
 #include <cstdlib>
 
+#include "tests/support/WinePath.h"
 #include "tests/ui/MainDialogFixture.h"
 
 namespace {
@@ -45,11 +46,8 @@ protected:
         if (path == nullptr || *path == '\0') {
             return {};
         }
-        std::u16string windows = u"Z:";
-        for (const char* c = path; *c; ++c) {
-            windows += *c == '/' ? u'\\' : static_cast<char16_t>(static_cast<unsigned char>(*c));
-        }
-        return windows;
+        const std::wstring windows = WindowsPathFromLinux(path);
+        return std::u16string(windows.begin(), windows.end());
     }
 };
 
@@ -177,13 +175,7 @@ public:
     bool Held() const { return m_held; }
 
 private:
-    static std::wstring ProgramPath() {
-        std::wstring path = L"Z:";
-        for (const char* c = TONVARO_HOLD_FILE_EXE; *c; ++c) {
-            path += *c == '/' ? L'\\' : static_cast<wchar_t>(*c);
-        }
-        return path;
-    }
+    static std::wstring ProgramPath() { return WindowsPathFromLinux(TONVARO_HOLD_FILE_EXE); }
 
     HANDLE m_input = nullptr;
     HANDLE m_output = nullptr;
