@@ -98,10 +98,11 @@ Result Measure(const std::u16string& root, const std::vector<std::u16string>& so
                const char* label) {
     std::vector<double> generate;
     std::vector<double> copy;
-    for (int round = 0; round < rounds; ++round) {
+    // Round -1 warms the caches after the sources were written and is not counted.
+    for (int round = -1; round < rounds; ++round) {
         // A and B take turns going first, so neither always meets a warmer cache.
         for (int turn = 0; turn < 2; ++turn) {
-            const bool sideA = (round + turn) % 2 == 0;
+            const bool sideA = (round + 2 + turn) % 2 == 0;
             const std::u16string folder = root + (sideA ? u"\\A" : u"\\B");
             CreateDirectoryW(W(folder), nullptr);
             double seconds = 0;
@@ -117,7 +118,9 @@ Result Measure(const std::u16string& root, const std::vector<std::u16string>& so
                     std::fprintf(stderr, "generation failed\n");
                     std::exit(1);
                 }
-                generate.push_back(seconds);
+                if (round >= 0) {
+                    generate.push_back(seconds);
+                }
             } else {
                 const double start = Now();
                 CreateDirectoryW(W(folder + u"\\zestaw"), nullptr);
@@ -130,21 +133,29 @@ Result Measure(const std::u16string& root, const std::vector<std::u16string>& so
                     }
                 }
                 seconds = Now() - start;
-                copy.push_back(seconds);
+                if (round >= 0) {
+                    copy.push_back(seconds);
+                }
             }
             RemoveTree(folder);
         }
     }
+    // The ratio is taken round by round, A against the B run right beside it,
+    // so that a slow spell of the machine hits both sides of one ratio.
+    std::vector<double> ratios;
+    for (size_t i = 0; i < generate.size(); ++i) {
+        ratios.push_back(generate[i] / copy[i]);
+    }
     const Result result{Median(generate), Median(copy)};
     std::printf("%-22s A GenerateSet %9.2f ms   B CopyFileW loop %9.2f ms   A/B %.3f\n", label,
-                result.generate * 1000, result.copy * 1000, result.generate / result.copy);
+                result.generate * 1000, result.copy * 1000, Median(ratios));
     return result;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const int rounds = argc > 1 ? std::atoi(argv[1]) : 7;
+    const int rounds = argc > 1 ? std::atoi(argv[1]) : 11;
     wchar_t temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);
     std::wstring work = temp;
@@ -155,7 +166,7 @@ int main(int argc, char** argv) {
         U(work) + u"tonvaro-bench-" + U(std::to_wstring(GetCurrentProcessId()));
     CreateDirectoryW(W(root), nullptr);
 
-    std::printf("medians of %d alternating rounds\n", rounds);
+    std::printf("medians of %d alternating rounds after one warm-up round\n", rounds);
     Measure(root, MakeSources(root + u"\\large", 16u << 20), rounds, "32 x 16 MB sounds");
     Measure(root, MakeSources(root + u"\\small", 50u << 10), rounds * 3, "32 x 50 KB sounds");
     RemoveTree(root);

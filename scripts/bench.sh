@@ -29,7 +29,7 @@ echo "== release program"
 echo "size: $(stat -c %s "$release") bytes ($(file -b "$release" | cut -d, -f1))"
 echo "imports: $(x86_64-w64-mingw32-objdump -p "$release" | awk '/DLL Name/ {print $3}' | tr '\n' ' ')"
 echo "== set generation (x86_64 build)"
-/usr/lib/wine/wine64 build/win64/bench/tonvaro_generate_bench.exe "${GENERATE_ROUNDS:-7}" "$work" |
+/usr/lib/wine/wine64 build/win64/bench/tonvaro_generate_bench.exe "${GENERATE_ROUNDS:-11}" "$work" |
     tr -d '\r'
 echo "== start-up and peak working set (32-bit release builds)"
 /usr/lib/wine/wine64 build/win64/bench/tonvaro_startup_bench.exe "${STARTUP_ROUNDS:-11}" \
